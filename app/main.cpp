@@ -1,0 +1,13 @@
+#include "main_window.h"
+#include "message_presenter.h"
+#include "toolkit.h"
+#include "version.h"
+
+// The program takes no arguments and reads none.
+int main()
+{
+    ionvale::toolkit::Session session(ionvale::applicationTitle, ionvale::displayVersion);
+    ionvale::MainWindow form1;
+    form1.show();
+    return session.run();
+}

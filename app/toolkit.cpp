@@ -1,0 +1,195 @@
+#include "toolkit.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace ionvale::toolkit {
+namespace {
+
+constexpr int twipsPerPixel = 15;
+
+constexpr int pixels(Twips twips)
+{
+    return twips / twipsPerPixel;
+}
+
+QString qt(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The toolkit is started with the program's name as its only argument, so
+// that options such as -style or -reverse on the command line change nothing.
+int argumentCount = 1;
+char programName[] = "IONVAL~1";
+char* arguments[] = {programName, nullptr};
+
+// While the toolkit starts, its messages are held back. If it cannot reach a
+// display it would abort the process; instead, say so in one line and exit.
+QStringList& heldMessages()
+{
+    static QStringList messages;
+    return messages;
+}
+
+void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs("IONVAL~1: no graphical display was found (is DISPLAY or WAYLAND_DISPLAY set?)\n",
+                   stderr);
+        std::_Exit(1);
+    }
+    heldMessages().append(qFormatLogMessage(type, context, message));
+}
+
+// The picture box: a sunken frame that draws its bitmap unscaled at the
+// top-left of its client area, over the 3D face colour.
+class PictureBox : public QFrame {
+public:
+    PictureBox(QWidget* parent, const QString& bitmapResource)
+        : QFrame(parent), picture_(bitmapResource)
+    {
+        setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        setBackgroundRole(QPalette::Button);
+        setAutoFillBackground(true);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        painter.setClipRect(contentsRect());
+        painter.drawPixmap(contentsRect().topLeft(), picture_);
+    }
+
+private:
+    QPixmap picture_;
+};
+
+} // namespace
+
+Session::Session(std::string_view applicationName, std::string_view version)
+{
+    qInstallMessageHandler(startupMessageHandler);
+    application_ = std::make_unique<QApplication>(argumentCount, arguments);
+    qInstallMessageHandler(nullptr);
+    for (const QString& message : std::as_const(heldMessages()))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    heldMessages().clear();
+
+    QApplication::setApplicationName(qt(applicationName));
+    QApplication::setApplicationVersion(qt(version));
+}
+
+Session::~Session() = default;
+
+int Session::run()
+{
+    return QApplication::exec();
+}
+
+Window::Window(std::string_view name, std::string_view caption, std::string_view iconResource)
+    : window_(std::make_unique<QMainWindow>()), client_(new QWidget)
+{
+    window_->setObjectName(qt(name));
+    window_->setWindowTitle(qt(caption));
+    window_->setWindowIcon(QIcon(qt(iconResource)));
+
+    client_->setObjectName(qt(name) + QStringLiteral("Client"));
+    client_->setBackgroundRole(QPalette::Button);
+    client_->setAutoFillBackground(true);
+    window_->setCentralWidget(client_);
+
+    // The menu bar has no access keys, so F10 opens it, as on other desktops;
+    // the arrow keys go on from there.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), window_.get());
+    QObject::connect(menuKey, &QShortcut::activated, window_.get(), [bar = window_->menuBar()] {
+        if (!bar->actions().isEmpty())
+            bar->setActiveAction(bar->actions().constFirst());
+    });
+}
+
+Window::~Window() = default;
+
+Control* Window::addPictureBox(std::string_view name, TwipRect outer, std::string_view bitmapResource)
+{
+    auto* box = new PictureBox(client_, qt(bitmapResource));
+    box->setObjectName(qt(name));
+    box->setGeometry(pixels(outer.left), pixels(outer.top), pixels(outer.width), pixels(outer.height));
+    return box;
+}
+
+Control* Window::addButton(Control* parent, std::string_view name, std::string_view caption,
+                           TwipRect where, Command onActivate)
+{
+    auto* button = new QPushButton(qt(caption), parent);
+    button->setObjectName(qt(name));
+    button->setAutoDefault(false);
+    const QPoint origin = parent->contentsRect().topLeft();
+    button->setGeometry(origin.x() + pixels(where.left), origin.y() + pixels(where.top),
+                        pixels(where.width), pixels(where.height));
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [command = std::move(onActivate)] { command(); });
+    return button;
+}
+
+void Window::setTabOrder(const std::vector<Control*>& order)
+{
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    if (!order.empty())
+        order.front()->setFocus();
+}
+
+Menu* Window::addMenu(Menu* parent, std::string_view name, std::string_view caption)
+{
+    QMenu* menu = parent ? parent->addMenu(qt(caption)) : window_->menuBar()->addMenu(qt(caption));
+    menu->setObjectName(qt(name));
+    menu->menuAction()->setObjectName(qt(name));
+    return menu;
+}
+
+void Window::addMenuCommand(Menu* parent, std::string_view name, std::string_view caption,
+                            Command onChoose)
+{
+    QAction* action = parent ? parent->addAction(qt(caption)) : window_->menuBar()->addAction(qt(caption));
+    action->setObjectName(qt(name));
+    QObject::connect(action, &QAction::triggered, action, [command = std::move(onChoose)] { command(); });
+}
+
+void Window::show(Twips clientWidth, Twips clientHeight)
+{
+    const int menuHeight = window_->menuBar()->sizeHint().height();
+    window_->resize(pixels(clientWidth), pixels(clientHeight) + menuHeight);
+    window_->show();
+}
+
+void Window::showMessage(std::string_view title, std::string_view text)
+{
+    QMessageBox box(window_.get());
+    box.setObjectName(QStringLiteral("message"));
+    box.setWindowTitle(qt(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(qt(text));
+    box.setIcon(QMessageBox::NoIcon);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace ionvale::toolkit

@@ -1,0 +1,53 @@
+# Shared by scripts/run and scripts/test: installing what is missing, and a
+# virtual display for machines that have none.
+
+# Debian packages to build the program.
+build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+# ...and to show it on a virtual display, look at it and drive it.
+display_packages=(xvfb openbox x11-utils xdotool imagemagick)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs those of the named Debian packages that are not installed yet.
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        if [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ]; then
+            missing+=("$package")
+        fi
+    done
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    echo "Installing ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Starts Xvfb and openbox on a free display and points DISPLAY at it; both
+# are stopped when the calling shell exits.
+start_virtual_display() {
+    local number=90
+    while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do
+        number=$((number + 1))
+    done
+    Xvfb ":${number}" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    virtual_display_pids=($!)
+    trap 'kill "${virtual_display_pids[@]}" 2>/dev/null || true' EXIT
+    local tries=0
+    until [ -e "/tmp/.X11-unix/X${number}" ]; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 100 ]; then echo "Xvfb did not start" >&2; return 1; fi
+        sleep 0.05
+    done
+    export DISPLAY=":${number}"
+    openbox >/dev/null 2>&1 &
+    virtual_display_pids+=($!)
+    # A window mapped while the window manager still starts can be lost.
+    tries=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 100 ]; then echo "openbox did not start" >&2; return 1; fi
+        sleep 0.05
+    done
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "message_presenter.h"
+
+#include <QStringList>
+
+// Stands in for the message boxes: keeps every text it is given, in order.
+class RecordingPresenter final : public ionvale::MessagePresenter {
+public:
+    void present(std::string_view text) override
+    {
+        shown.append(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+
+    QStringList shown;
+};
+
+inline QStringList toStringList(const ionvale::MessageSequence& sequence)
+{
+    QStringList list;
+    for (const std::string& text : sequence)
+        list.append(QString::fromStdString(text));
+    return list;
+}
