@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -113,12 +114,19 @@ Window::Window(std::string_view name, std::string_view caption, std::string_view
     client_->setAutoFillBackground(true);
     window_->setCentralWidget(client_);
 
-    // The menu bar has no access keys, so F10 opens it, as on other desktops;
-    // the arrow keys go on from there.
+    // The menu bar has no access keys: it is reached with Alt, as the style
+    // provides, or with F10, the general menu key of Linux desktops. F10
+    // enters the same keyboard mode as a tap on Alt: the first menu is
+    // highlighted, the arrow keys move, Return or Space runs an item.
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), window_.get());
-    QObject::connect(menuKey, &QShortcut::activated, window_.get(), [bar = window_->menuBar()] {
-        if (!bar->actions().isEmpty())
-            bar->setActiveAction(bar->actions().constFirst());
+    QObject::connect(menuKey, &QShortcut::activated, window_.get(), [window = window_.get()] {
+        // The events of a tap on Alt. A key event for a modifier key carries
+        // that modifier flipped, as the keyboard reports it.
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+        for (QEvent::Type type : {QEvent::ShortcutOverride, QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent tap(type, Qt::Key_Alt, Qt::NoModifier);
+            QApplication::sendEvent(target, &tap);
+        }
     });
 }
 
@@ -188,6 +196,8 @@ void Window::showMessage(std::string_view title, std::string_view text)
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
+    // A title and a close control, nothing to minimize or maximize.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

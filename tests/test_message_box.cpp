@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "window_finder.h"
 
+#include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
 
@@ -149,10 +150,16 @@ void MessageBoxTest::windowIsBlockedWhileABoxIsOpen()
     int boxes = 0;
     BoxAnswerer answerer([&](QMessageBox* box) {
         if (++boxes == 1) {
-            // Potassium and Hydrogen, clicked while Ferric's first box is open.
+            // Potassium, Hydrogen and the menu bar, clicked while Ferric's
+            // first box is open; and F10 pressed on the main window.
             clickAsUser(button(1));
             clickAsUser(button(4));
+            QMenuBar* bar = form1()->menuBar();
+            for (QAction* action : bar->actions())
+                clickAsUser(bar, bar->actionGeometry(action).center());
+            QTest::keyClick(form1()->windowHandle(), Qt::Key_F10);
             QTest::qWait(50);
+            QVERIFY(!QApplication::activePopupWidget());
             QCOMPARE(openBoxes().size(), 1);
             QCOMPARE(openBoxes().first(), box);
         }
