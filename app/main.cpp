@@ -6,7 +6,7 @@
 // The program takes no arguments and reads none.
 int main()
 {
-    ionvale::toolkit::Session session(ionvale::applicationTitle, ionvale::displayVersion);
+    ionvale::toolkit::Session session(ionvale::applicationTitle, ionvale::displayVersion, ionvale::applicationId);
     ionvale::MainWindow form1;
     form1.show();
     return session.run();

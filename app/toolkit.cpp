@@ -82,7 +82,7 @@ private:
 
 } // namespace
 
-Session::Session(std::string_view applicationName, std::string_view version)
+Session::Session(std::string_view applicationName, std::string_view version, std::string_view desktopFileName)
 {
     qInstallMessageHandler(startupMessageHandler);
     application_ = std::make_unique<QApplication>(argumentCount, arguments);
@@ -93,6 +93,7 @@ Session::Session(std::string_view applicationName, std::string_view version)
 
     QApplication::setApplicationName(qt(applicationName));
     QApplication::setApplicationVersion(qt(version));
+    QGuiApplication::setDesktopFileName(qt(desktopFileName));
 }
 
 Session::~Session() = default;

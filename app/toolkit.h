@@ -34,10 +34,11 @@ struct TwipRect {
 // Starts the toolkit for this one GUI thread, and runs its event loop.
 // The toolkit sees no command-line arguments. Where no graphical display can
 // be reached it says so in one line on stderr and ends the process with
-// status 1.
+// status 1. The desktop file name tells Wayland compositors which launcher
+// entry, and so which icon, the windows belong to.
 class Session {
 public:
-    explicit Session(std::string_view applicationName, std::string_view version);
+    Session(std::string_view applicationName, std::string_view version, std::string_view desktopFileName);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;

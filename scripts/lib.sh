@@ -3,8 +3,10 @@
 
 # Debian packages to build the program.
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
-# ...and to show it on a virtual display, look at it and drive it.
+# ...to show it on a virtual display, look at it and drive it.
 display_packages=(xvfb openbox x11-utils xdotool imagemagick)
+# ...and for the tests: Wayland, and checking and building the package.
+test_packages=(weston qt6-wayland file dpkg-dev lintian desktop-file-utils appstream binutils-mingw-w64-x86-64)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
