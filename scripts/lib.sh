@@ -5,8 +5,10 @@
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 # ...to show it on a virtual display, look at it and drive it.
 display_packages=(xvfb openbox x11-utils xdotool imagemagick)
-# ...and for the tests: Wayland, and checking and building the package.
-test_packages=(weston qt6-wayland file dpkg-dev lintian desktop-file-utils appstream binutils-mingw-w64-x86-64)
+# ...and for the tests: a desktop session with accessibility to drive it
+# end to end, strace, Wayland, and checking and building the package.
+test_packages=(dbus at-spi2-core python3 python3-gi gir1.2-atspi-2.0 strace weston qt6-wayland
+               file dpkg-dev lintian desktop-file-utils appstream binutils-mingw-w64-x86-64)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -29,27 +31,26 @@ ensure_packages() {
 # Starts Xvfb and openbox on a free display and points DISPLAY at it; both
 # are stopped when the calling shell exits.
 start_virtual_display() {
-    local number=90
-    while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do
-        number=$((number + 1))
-    done
-    Xvfb ":${number}" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    local number_file tries=0
+    number_file=$(mktemp)
+    # Xvfb picks a free display itself and writes its number once it is ready.
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     virtual_display_pids=($!)
     trap 'kill "${virtual_display_pids[@]}" 2>/dev/null || true' EXIT
-    local tries=0
-    until [ -e "/tmp/.X11-unix/X${number}" ]; do
+    until [ -s "$number_file" ]; do
         tries=$((tries + 1))
-        if [ "$tries" -gt 100 ]; then echo "Xvfb did not start" >&2; return 1; fi
+        if [ "$tries" -gt 200 ]; then echo "Xvfb did not start" >&2; return 1; fi
         sleep 0.05
     done
-    export DISPLAY=":${number}"
+    export DISPLAY=":$(head -n 1 "$number_file")"
+    rm -f "$number_file"
     openbox >/dev/null 2>&1 &
     virtual_display_pids+=($!)
     # A window mapped while the window manager still starts can be lost.
     tries=0
     until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
         tries=$((tries + 1))
-        if [ "$tries" -gt 100 ]; then echo "openbox did not start" >&2; return 1; fi
+        if [ "$tries" -gt 200 ]; then echo "openbox did not start on $DISPLAY" >&2; return 1; fi
         sleep 0.05
     done
 }

@@ -1,0 +1,200 @@
+"""The program in a real X session, seen and driven as a pupil would.
+
+Every input is an X input event sent with xdotool. Windows are found with
+xdotool and measured with xwininfo; what a box says and where a control
+stands are read over AT-SPI, as a screen reader reads them.
+"""
+
+import os
+import re
+import subprocess
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+MAIN_TITLE = "Ionvale,1st Edition"
+BOX_TITLE = "IONVAL~1"
+
+
+def run(*args, check=True):
+    return subprocess.run(args, check=check, capture_output=True, text=True).stdout
+
+
+def xdotool(*args):
+    return run("xdotool", *[str(a) for a in args], check=False)
+
+
+def visible_windows(title):
+    """The ids of the visible windows with exactly this title."""
+    out = xdotool("search", "--onlyvisible", "--name", "^" + re.escape(title) + "$")
+    return [int(line) for line in out.split()]
+
+
+def window_rect(window):
+    """The window's client area on the screen: x, y, width, height."""
+    info = run("xwininfo", "-id", str(window))
+    values = {}
+    for key, label in (("x", "Absolute upper-left X"), ("y", "Absolute upper-left Y"),
+                       ("w", "Width"), ("h", "Height")):
+        values[key] = int(re.search(label + r":\s+(-?\d+)", info).group(1))
+    return values["x"], values["y"], values["w"], values["h"]
+
+
+def wait_until(condition, timeout=5.0, what="a condition"):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.02)
+    raise AssertionError("timed out waiting for " + what)
+
+
+class Program:
+    """The program, started in the current X session."""
+
+    def __init__(self, path, env=None, wrapper=()):
+        environment = dict(os.environ)
+        environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        environment.pop("QT_QPA_PLATFORM", None)
+        environment.update(env or {})
+        self.stderr_path = "/tmp/ionvale-e2e-stderr-%d" % os.getpid()
+        self.process = subprocess.Popen(list(wrapper) + [path], env=environment,
+                                        stdout=subprocess.DEVNULL, stderr=open(self.stderr_path, "w"))
+        try:
+            self.window = wait_until(lambda: visible_windows(MAIN_TITLE), 10, "the main window")[0]
+        except AssertionError:
+            titles = [run("xdotool", "getwindowname", str(w), check=False).strip()
+                      for w in xdotool("search", "--onlyvisible", "--name", ".").split()]
+            self.stop()
+            raise AssertionError("no window titled %r came up; the windows shown were %r" % (MAIN_TITLE, titles))
+        self._app = None
+
+    # The process.
+    def alive(self):
+        return self.process.poll() is None
+
+    def resident_kib(self):
+        with open("/proc/%d/status" % self.pid()) as status:
+            return int(re.search(r"VmRSS:\s+(\d+)", status.read()).group(1))
+
+    def pid(self):
+        # Under a wrapper (strace) the program is the wrapper's child.
+        out = run("xdotool", "getwindowpid", str(self.window), check=False).strip()
+        return int(out) if out else self.process.pid
+
+    def wait(self, timeout):
+        return self.process.wait(timeout=timeout)
+
+    def stop(self):
+        if self.alive():
+            self.process.kill()
+            self.process.wait()
+
+    # Windows.
+    def rect(self):
+        return window_rect(self.window)
+
+    def boxes(self):
+        return visible_windows(BOX_TITLE)
+
+    def screenshot(self, path):
+        run("import", "-window", "root", path)
+
+    # Input.
+    def click_at(self, x, y):
+        xdotool("mousemove", "--sync", x, y, "click", 1)
+
+    def click(self, control):
+        x, y, w, h = self.extents(control)
+        self.click_at(x + w // 2, y + h // 2)
+
+    def key(self, *keys):
+        xdotool("key", "--delay", 30, *keys)
+
+    def focus(self, window=None):
+        xdotool("windowactivate", "--sync", window or self.window)
+
+    # What the program shows, read over accessibility.
+    def application(self):
+        if self._app is None:
+            def find():
+                desktop = Atspi.get_desktop(0)
+                for i in range(desktop.get_child_count()):
+                    app = desktop.get_child_at_index(i)
+                    if app is not None and app.get_process_id() == self.pid():
+                        return app
+                return None
+            self._app = wait_until(find, 10, "the program on the accessibility bus")
+        return self._app
+
+    def find(self, role, name=None, root=None):
+        """The first object with this role (and name), depth first."""
+        def search(node):
+            if node is None:
+                return None
+            if node.get_role_name() == role and (name is None or node.get_name() == name):
+                return node
+            for i in range(node.get_child_count()):
+                found = search(node.get_child_at_index(i))
+                if found is not None:
+                    return found
+            return None
+        return search(root or self.application())
+
+    def extents(self, control):
+        if isinstance(control, str):
+            control = self.find("push button", control) or self.find("menu item", control)
+            assert control is not None, "no control named %r" % control
+        rect = control.get_extents(Atspi.CoordType.SCREEN)
+        return rect.x, rect.y, rect.width, rect.height
+
+    def box_text(self):
+        """The text of the open message box."""
+        def read():
+            alert = self.find("alert", BOX_TITLE)
+            if alert is None:
+                return None
+            texts = [alert.get_child_at_index(i).get_name() for i in range(alert.get_child_count())
+                     if alert.get_child_at_index(i).get_role_name() == "label"]
+            texts = [t for t in texts if t]
+            return texts[0] if texts else None
+        return wait_until(read, 5, "a message box's text")
+
+    def next_box(self, previous=None):
+        """Waits until exactly one box is open, other than `previous`;
+        returns its window and its text."""
+        def one_new_box():
+            boxes = self.boxes()
+            return boxes if len(boxes) == 1 and boxes[0] != previous else None
+        box = wait_until(one_new_box, 5, "a message box")[0]
+        return box, self.box_text()
+
+    def ok_button(self):
+        alert = self.find("alert", BOX_TITLE)
+        return self.find("push button", "OK", root=alert)
+
+
+def expect(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def run_tests(tests):
+    """Runs each (name, function) and prints a closing count line."""
+    passed = failed = 0
+    for name, test in tests:
+        started = time.monotonic()
+        try:
+            test()
+        except Exception as error:  # a failure is reported, the rest still run
+            failed += 1
+            print("FAIL  %s: %s" % (name, error), flush=True)
+        else:
+            passed += 1
+            print("PASS  %s (%.1f s)" % (name, time.monotonic() - started), flush=True)
+    print("%d passed, %d failed" % (passed, failed))
+    return 1 if failed else 0
