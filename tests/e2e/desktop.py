@@ -67,10 +67,10 @@ class Program:
         try:
             self.window = wait_until(lambda: visible_windows(MAIN_TITLE), 10, "the main window")[0]
         except AssertionError:
-            titles = [run("xdotool", "getwindowname", str(w), check=False).strip()
-                      for w in xdotool("search", "--onlyvisible", "--name", ".").split()]
+            shown = self.titles()
             self.stop()
-            raise AssertionError("no window titled %r came up; the windows shown were %r" % (MAIN_TITLE, titles))
+            raise AssertionError("no window titled %r came up; the windows shown were %r"
+                                 % (MAIN_TITLE, shown)) from None
         self._app = None
 
     # The process.
@@ -170,8 +170,17 @@ class Program:
         def one_new_box():
             boxes = self.boxes()
             return boxes if len(boxes) == 1 and boxes[0] != previous else None
-        box = wait_until(one_new_box, 5, "a message box")[0]
+        try:
+            box = wait_until(one_new_box, 5, "a message box")[0]
+        except AssertionError:
+            raise AssertionError("expected one new box titled %s; saw %d such boxes (%s), windows shown: %r"
+                                 % (BOX_TITLE, len(self.boxes()), "the same as before" if self.boxes() == [previous]
+                                    else "new", self.titles())) from None
         return box, self.box_text()
+
+    def titles(self):
+        return [run("xdotool", "getwindowname", str(w), check=False).strip()
+                for w in xdotool("search", "--onlyvisible", "--name", ".").split()]
 
     def ok_button(self):
         alert = self.find("alert", BOX_TITLE)
