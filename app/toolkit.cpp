@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -55,11 +57,13 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
 }
 
 // The picture box: a sunken frame that draws its bitmap unscaled at the
-// top-left of its client area, over the 3D face colour.
+// top-left of its client area, over the 3D face colour. The bitmap is loaded
+// as an icon so that on a high-DPI screen Qt picks its double-resolution
+// drawing (name@2x) where there is one; the size stays that of the bitmap.
 class PictureBox : public QFrame {
 public:
     PictureBox(QWidget* parent, const QString& bitmapResource)
-        : QFrame(parent), picture_(bitmapResource)
+        : QFrame(parent), picture_(bitmapResource), size_(QImageReader(bitmapResource).size())
     {
         setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         setBackgroundRole(QPalette::Button);
@@ -73,11 +77,12 @@ protected:
         QFrame::paintEvent(event);
         QPainter painter(this);
         painter.setClipRect(contentsRect());
-        painter.drawPixmap(contentsRect().topLeft(), picture_);
+        painter.drawPixmap(contentsRect().topLeft(), picture_.pixmap(size_, devicePixelRatioF()));
     }
 
 private:
-    QPixmap picture_;
+    QIcon picture_;
+    QSize size_;
 };
 
 } // namespace
@@ -103,12 +108,16 @@ int Session::run()
     return QApplication::exec();
 }
 
-Window::Window(std::string_view name, std::string_view caption, std::string_view iconResource)
+Window::Window(std::string_view name, std::string_view caption,
+               std::initializer_list<std::string_view> iconResources)
     : window_(std::make_unique<QMainWindow>()), client_(new QWidget)
 {
     window_->setObjectName(qt(name));
     window_->setWindowTitle(qt(caption));
-    window_->setWindowIcon(QIcon(qt(iconResource)));
+    QIcon icon;
+    for (std::string_view resource : iconResources)
+        icon.addFile(qt(resource));
+    window_->setWindowIcon(icon);
 
     client_->setObjectName(qt(name) + QStringLiteral("Client"));
     client_->setBackgroundRole(QPalette::Button);
@@ -133,19 +142,23 @@ Window::Window(std::string_view name, std::string_view caption, std::string_view
 
 Window::~Window() = default;
 
-Control* Window::addPictureBox(std::string_view name, TwipRect outer, std::string_view bitmapResource)
+Control* Window::addPictureBox(std::string_view name, std::string_view accessibleName, TwipRect outer,
+                               std::string_view bitmapResource)
 {
     auto* box = new PictureBox(client_, qt(bitmapResource));
     box->setObjectName(qt(name));
+    box->setAccessibleName(qt(accessibleName));
     box->setGeometry(pixels(outer.left), pixels(outer.top), pixels(outer.width), pixels(outer.height));
     return box;
 }
 
 Control* Window::addButton(Control* parent, std::string_view name, std::string_view caption,
-                           TwipRect where, Command onActivate)
+                           std::string_view description, TwipRect where, Command onActivate)
 {
     auto* button = new QPushButton(qt(caption), parent);
     button->setObjectName(qt(name));
+    button->setAccessibleName(qt(caption));
+    button->setAccessibleDescription(qt(description));
     button->setAutoDefault(false);
     const QPoint origin = parent->contentsRect().topLeft();
     button->setGeometry(origin.x() + pixels(where.left), origin.y() + pixels(where.top),

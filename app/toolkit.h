@@ -6,6 +6,7 @@
 #include "message_sequence.h"
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -55,20 +56,25 @@ private:
 // absolute positions and never move with the window.
 class Window {
 public:
-    Window(std::string_view name, std::string_view caption, std::string_view iconResource);
+    // The icon may come in several sizes; the window system picks one.
+    Window(std::string_view name, std::string_view caption,
+           std::initializer_list<std::string_view> iconResources);
     ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
     // A picture box at `outer` in the client area, with a single sunken
     // border, drawing the bitmap unscaled at the top-left of its client area.
-    // It can hold the focus and does nothing with keys.
-    Control* addPictureBox(std::string_view name, TwipRect outer, std::string_view bitmapResource);
+    // It can hold the focus and does nothing with keys. Screen readers know
+    // it by `accessibleName`.
+    Control* addPictureBox(std::string_view name, std::string_view accessibleName, TwipRect outer,
+                           std::string_view bitmapResource);
 
     // A push button in the client area of `parent`; a click, or Space while
-    // it has the focus, runs `onActivate`.
+    // it has the focus, runs `onActivate`. Screen readers read its caption
+    // and `description`.
     Control* addButton(Control* parent, std::string_view name, std::string_view caption,
-                       TwipRect where, Command onActivate);
+                       std::string_view description, TwipRect where, Command onActivate);
 
     // Tab runs through `order` and wraps around; Shift+Tab runs backwards.
     // The first control has the focus at start.

@@ -34,7 +34,7 @@ start_virtual_display() {
     local number_file tries=0
     number_file=$(mktemp)
     # Xvfb picks a free display itself and writes its number once it is ready.
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${IONVALE_SCREEN:-1280x800x24}" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     virtual_display_pids=($!)
     trap 'kill "${virtual_display_pids[@]}" 2>/dev/null || true' EXIT
     until [ -s "$number_file" ]; do

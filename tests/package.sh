@@ -15,6 +15,7 @@ expected_files="usr/bin/IONVAL~1
 usr/share/applications/$id.desktop
 usr/share/doc/ionvale/changelog.gz
 usr/share/doc/ionvale/copyright
+usr/share/icons/hicolor/128x128/apps/$id.png
 usr/share/icons/hicolor/16x16/apps/$id.png
 usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/48x48/apps/$id.png
@@ -37,7 +38,7 @@ metainfo="$prefix/usr/share/metainfo/$id.metainfo.xml"
 appstreamcli validate --no-net "$metainfo" >/dev/null || fail "appstreamcli validate: $(appstreamcli validate --no-net "$metainfo")"
 grep -q '<release version="1.00"' "$metainfo" || fail "the metainfo does not name release 1.00"
 
-for size in 16 32 48; do
+for size in 16 32 48 128; do
     geometry=$(identify -format '%wx%h' "$prefix/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" 2>/dev/null)
     [ "$geometry" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $geometry"
 done

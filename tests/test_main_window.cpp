@@ -6,6 +6,7 @@
 #include "recording_presenter.h"
 #include "window_finder.h"
 
+#include <QAccessible>
 #include <QMenuBar>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -65,6 +66,7 @@ void MainWindowTest::pictureBox()
     // A border on every side, the same width all round.
     const QRect inside = picture->contentsRect();
     QVERIFY(inside.left() > 0);
+    QCOMPARE(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name), QStringLiteral("Chemicals"));
     QCOMPARE(inside, picture->rect().adjusted(inside.left(), inside.left(), -inside.left(), -inside.left()));
 }
 
@@ -105,6 +107,14 @@ void MainWindowTest::buttonPlaces()
     QVERIFY(picture->contentsRect().contains(b->geometry()));
     QVERIFY(b->isVisible() && b->isEnabled());
     QVERIFY(!b->isDefault() && !b->autoDefault());
+
+    // What a screen reader says: the caption, and what the button does.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(b);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), caption);
+    QCOMPARE(accessible->text(QAccessible::Description),
+             QStringLiteral("Shows the symbol and valency of the %1 ion").arg(caption.trimmed()));
+    QVERIFY(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
 
     // The caption fits on one line inside the button's frame.
     QStyleOptionButton option;

@@ -1,5 +1,5 @@
-// The menu bar: its tree, every command's texts, mouse clicks on the bar,
-// and reaching the commands from the keyboard.
+// The menu bar: its tree, every command's texts, and mouse clicks on the
+// bar. The keys that reach each command are in the keyboard test.
 
 #include "author.h"
 #include "main_window.h"
@@ -57,8 +57,6 @@ private slots:
     void creditsAndMoreRunOnAClick_data();
     void creditsAndMoreRunOnAClick();
     void submenusRunNothing();
-    void keyboard_data();
-    void keyboard();
 
 private:
     RecordingPresenter presenter_;
@@ -196,42 +194,6 @@ void MenuBarTest::submenusRunNothing()
     QTRY_VERIFY(variable->menu()->isVisible());
     QCOMPARE(variable->menu()->actions().size(), 9);
     QVERIFY(presenter_.shown.isEmpty());
-}
-
-// Keys pressed on the main window, and the command they reach.
-void MenuBarTest::keyboard_data()
-{
-    QTest::addColumn<QList<int>>("keys");
-    QTest::addColumn<QString>("name");
-    const int down = Qt::Key_Down, right = Qt::Key_Right, left = Qt::Key_Left, enter = Qt::Key_Return;
-    QTest::newRow("Help about Topics") << QList<int>{down, enter} << QStringLiteral("topics");
-    QTest::newRow("About this Program") << QList<int>{down, down, enter} << QStringLiteral("about");
-    QTest::newRow("Note, Copper") << QList<int>{right, down, right, enter} << QStringLiteral("cuprous");
-    QTest::newRow("Note, Manganese") << QList<int>{right, down, right, Qt::Key_Up, enter} << QStringLiteral("mangannous");
-    QTest::newRow("Credits on the bar") << QList<int>{right, right, enter} << QStringLiteral("credits");
-    QTest::newRow("More, leftwards round the bar") << QList<int>{left, enter} << QStringLiteral("more");
-    QTest::newRow("More by Space") << QList<int>{left, Qt::Key_Space} << QStringLiteral("more");
-}
-
-void MenuBarTest::keyboard()
-{
-    QFETCH(QList<int>, keys);
-    QFETCH(QString, name);
-    QWidget* before = QApplication::focusWidget();
-    QTest::keyClick(before, Qt::Key_F10);
-    QCOMPARE(QApplication::focusWidget(), form1()->menuBar());
-    for (int key : keys) {
-        QTest::qWait(10);  // a popup opens from the event loop
-        QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                             : QApplication::focusWidget();
-        QTest::keyClick(target, Qt::Key(key));
-    }
-    const QStringList reached = presenter_.shown;
-    QCOMPARE(QApplication::focusWidget(), before);  // the menu bar hands the focus back
-    presenter_.shown.clear();
-    item(name)->trigger();
-    QVERIFY(!reached.isEmpty());
-    QCOMPARE(reached, presenter_.shown);
 }
 
 QTEST_MAIN(MenuBarTest)

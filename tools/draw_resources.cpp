@@ -1,7 +1,9 @@
 // Draws the program's pictures and writes them in the formats the program
 // embeds: the background (a gold medal on a dark blue square, 737 x 494,
-// 24-bit uncompressed bitmap) and the icon (an open book with a compact disc,
-// 32 x 32, 16 colours with a transparency mask).
+// 24-bit uncompressed bitmap, and a drawing at twice the resolution for
+// high-DPI screens) and the icon (an open book with a compact disc, 32 x 32,
+// 16 colours with a transparency mask, and a smooth 128 x 128 drawing for
+// launchers and task switchers).
 //
 // Usage: draw_resources OUTPUT_FOLDER
 // Run it with QT_QPA_PLATFORM=offscreen where there is no display.
@@ -290,24 +292,30 @@ QImage drawBackground(int scale)
 }
 
 // The icon: an open book, white pages with grey lines on a teal cover, with a
-// compact disc in front of its lower-left corner. Drawn without antialiasing
-// in the standard colours only.
-QImage drawIcon()
+// compact disc in front of its lower-left corner, in a 32 x 32 design. At
+// scale 1 it is drawn without antialiasing in the standard colours only;
+// larger scales are drawn smoothly.
+QImage drawIcon(int scale)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
+    QImage image(32 * scale, 32 * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    if (scale > 1) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
+    }
+    const auto pen = [scale](QColor colour) { return QPen(colour, scale > 1 ? 0.75 : 0); };
     const QColor teal = QColor::fromRgb(0x008080), white = QColor::fromRgb(0xffffff),
                  grey = QColor::fromRgb(0x808080), silver = QColor::fromRgb(0xc0c0c0),
                  black = QColor::fromRgb(0x000000), aqua = QColor::fromRgb(0x00ffff);
 
     // The cover, a little larger than the pages, and the spine.
-    painter.setPen(black);
+    painter.setPen(pen(black));
     painter.setBrush(teal);
     painter.drawPolygon(QPolygon({QPoint(1, 7), QPoint(15, 9), QPoint(16, 9), QPoint(30, 7),
                                   QPoint(30, 26), QPoint(16, 28), QPoint(15, 28), QPoint(1, 26)}));
     // The pages.
-    painter.setPen(grey);
+    painter.setPen(pen(grey));
     painter.setBrush(white);
     painter.drawPolygon(QPolygon({QPoint(3, 5), QPoint(15, 7), QPoint(15, 25), QPoint(3, 23)}));
     painter.drawPolygon(QPolygon({QPoint(16, 7), QPoint(28, 5), QPoint(28, 23), QPoint(16, 25)}));
@@ -317,7 +325,7 @@ QImage drawIcon()
         painter.drawLine(18, y + 1, 26, y);
     }
     // The disc in front of the lower-left corner, with its shine and hole.
-    painter.setPen(black);
+    painter.setPen(pen(black));
     painter.setBrush(silver);
     painter.drawEllipse(QPoint(8, 23), 7, 7);
     painter.setPen(Qt::NoPen);
@@ -325,12 +333,21 @@ QImage drawIcon()
     painter.drawPie(QRect(2, 17, 13, 13), 30 * 16, 50 * 16);
     painter.setBrush(aqua);
     painter.drawPie(QRect(2, 17, 13, 13), 210 * 16, 40 * 16);
-    painter.setPen(grey);
+    painter.setPen(pen(grey));
     painter.setBrush(white);
     painter.drawEllipse(QPoint(8, 23), 2, 2);
-    painter.setPen(black);
+    painter.setPen(pen(black));
     painter.drawPoint(8, 23);
     return image;
+}
+
+bool writeImage(const QString& path, const QImage& image)
+{
+    if (!image.save(path)) {
+        std::fprintf(stderr, "draw_resources: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
 }
 
 bool write(const QString& path, const QByteArray& data)
@@ -354,6 +371,8 @@ int main(int argc, char** argv)
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const bool ok = write(folder.filePath(QStringLiteral("background.bmp")), bitmapFile(drawBackground(1)))
-                    && write(folder.filePath(QStringLiteral("ionvale.ico")), iconFile(drawIcon()));
+                    && write(folder.filePath(QStringLiteral("background@2x.bmp")), bitmapFile(drawBackground(2)))
+                    && write(folder.filePath(QStringLiteral("ionvale.ico")), iconFile(drawIcon(1)))
+                    && writeImage(folder.filePath(QStringLiteral("ionvale-128.png")), drawIcon(4));
     return ok ? 0 : 1;
 }

@@ -170,6 +170,40 @@ def test_close_ends_the_program():
     expect(took <= 1.0 + 0.1, "the program took %.2f s to end" % took)
 
 
+DARK_COLOURS = """[Colors:Button]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+[Colors:Window]
+BackgroundNormal=35,38,41
+ForegroundNormal=239,240,241
+[Colors:View]
+BackgroundNormal=27,30,32
+ForegroundNormal=239,240,241
+"""
+
+
+def test_screenshots_at_ratio_2_and_dark():
+    """Screenshots for a person to look at: a 200 % scale, and a dark
+    desktop colour scheme (as KDE's, which Qt reads by itself)."""
+    home = os.path.join(screenshots, "dark-home")
+    os.makedirs(os.path.join(home, ".config"), exist_ok=True)
+    with open(os.path.join(home, ".config", "kdeglobals"), "w") as colours:
+        colours.write(DARK_COLOURS)
+    for name, env in (("ratio-2.png", {"QT_SCALE_FACTOR": "2"}),
+                      ("dark.png", {"HOME": home, "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+                                    "XDG_CURRENT_DESKTOP": "KDE", "KDE_SESSION_VERSION": "5"})):
+        other = Program(program_path, env=env)
+        try:
+            other.focus()
+            other.key("F10", "Left", "Return")  # More, by keys: scaled extents are not to be trusted
+            other.next_box()
+            time.sleep(0.3)
+            other.screenshot(os.path.join(screenshots, name))
+            other.key("Return")
+        finally:
+            other.stop()
+
+
 def guarded(test):
     def run_one():
         try:
@@ -183,7 +217,7 @@ def guarded(test):
 tests = [(t.__name__, guarded(t)) for t in (
     test_window, test_ferric_story, test_box_closed_by_window_manager_leads_on, test_credits_on_the_bar,
     test_window_blocked_while_a_box_is_open, test_note_submenu_screenshot, test_resize_moves_nothing,
-    test_close_ends_the_program)]
+    test_close_ends_the_program, test_screenshots_at_ratio_2_and_dark)]
 status = run_tests(tests)
 if program is not None:
     program.stop()
