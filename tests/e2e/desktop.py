@@ -13,7 +13,7 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 MAIN_TITLE = "Ionvale,1st Edition"
 BOX_TITLE = "IONVAL~1"
@@ -132,7 +132,8 @@ class Program:
         return self._app
 
     def find(self, role, name=None, root=None):
-        """The first object with this role (and name), depth first."""
+        """The first object with this role (and name), depth first; None if
+        there is none, or if objects vanished while the tree was read."""
         def search(node):
             if node is None:
                 return None
@@ -143,7 +144,10 @@ class Program:
                 if found is not None:
                     return found
             return None
-        return search(root or self.application())
+        try:
+            return search(root or self.application())
+        except GLib.Error:
+            return None
 
     def extents(self, control):
         if isinstance(control, str):
@@ -152,17 +156,32 @@ class Program:
         rect = control.get_extents(Atspi.CoordType.SCREEN)
         return rect.x, rect.y, rect.width, rect.height
 
+    def alerts(self):
+        """The message boxes on the accessibility bus, with their texts. For
+        a moment a closing box may be listed beside the next one."""
+        found = []
+        try:
+            app = self.application()
+            for i in range(app.get_child_count()):
+                alert = app.get_child_at_index(i)
+                if alert is None or alert.get_role_name() != "alert" or alert.get_name() != BOX_TITLE:
+                    continue
+                labels = [alert.get_child_at_index(j) for j in range(alert.get_child_count())]
+                texts = [label.get_name() for label in labels if label.get_role_name() == "label" and label.get_name()]
+                if texts:
+                    found.append((alert, texts[0]))
+        except GLib.Error:
+            pass  # an object vanished while it was read
+        return found
+
+    def alert_text(self):
+        """The text of the message box open now, or None."""
+        alerts = self.alerts()
+        return alerts[-1][1] if alerts else None
+
     def box_text(self):
-        """The text of the open message box."""
-        def read():
-            alert = self.find("alert", BOX_TITLE)
-            if alert is None:
-                return None
-            texts = [alert.get_child_at_index(i).get_name() for i in range(alert.get_child_count())
-                     if alert.get_child_at_index(i).get_role_name() == "label"]
-            texts = [t for t in texts if t]
-            return texts[0] if texts else None
-        return wait_until(read, 5, "a message box's text")
+        """The text of the open message box, once it can be read."""
+        return wait_until(self.alert_text, 5, "a message box's text")
 
     def next_box(self, previous=None):
         """Waits until exactly one box is open, other than `previous`;
@@ -200,6 +219,9 @@ def run_tests(tests):
         try:
             test()
         except Exception as error:  # a failure is reported, the rest still run
+            if os.environ.get("IONVALE_E2E_TRACEBACK"):
+                import traceback
+                traceback.print_exc()
             failed += 1
             print("FAIL  %s: %s" % (name, error), flush=True)
         else:
