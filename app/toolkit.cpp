@@ -1,6 +1,9 @@
 #include "toolkit.h"
 
+#include "startup_trace.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QFrame>
 #include <QIcon>
 #include <QImageReader>
@@ -56,14 +59,59 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
     heldMessages().append(qFormatLogMessage(type, context, message));
 }
 
+// Reads an embedded image of a known, built-in format. Left to guess, Qt
+// would load every image-format plugin to ask it first.
+QImage readImage(const QString& resource, const char* format)
+{
+    QImageReader reader(resource, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+// Reads the 16-colour icon (4 bits a pixel with a transparency mask) from an
+// .ico file's first image. Decoding it here spares loading an image-format
+// plugin at start-up. Returns a null image where the data is not such an icon.
+QImage decodeIcon(const QByteArray& file)
+{
+    const auto byte = [&](qsizetype at) { return at < file.size() ? static_cast<quint8>(file[at]) : 0u; };
+    const auto word = [&](qsizetype at) { return byte(at) | byte(at + 1) << 8; };
+    const auto dword = [&](qsizetype at) { return word(at) | quint32(word(at + 2)) << 16; };
+    if (file.size() < 22 || word(2) != 1 || word(4) < 1)
+        return {};
+    const qsizetype header = dword(18);
+    const int width = int(dword(header + 4));
+    const int height = int(dword(header + 8)) / 2;  // the colours, then the mask
+    if (dword(header) != 40 || word(header + 14) != 4 || width <= 0 || width > 256 || height != width)
+        return {};
+    const qsizetype palette = header + 40;
+    const qsizetype colours = palette + 16 * 4;
+    const int colourStride = (width * 4 + 31) / 32 * 4;
+    const int maskStride = (width + 31) / 32 * 4;
+    const qsizetype mask = colours + qsizetype(colourStride) * height;
+    if (mask + qsizetype(maskStride) * height > file.size())
+        return {};
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        const int row = height - 1 - y;  // rows are stored bottom-up
+        for (int x = 0; x < width; ++x) {
+            const quint8 pair = byte(colours + qsizetype(row) * colourStride + x / 2);
+            const int index = x % 2 ? pair & 0x0f : pair >> 4;
+            const bool transparent = byte(mask + qsizetype(row) * maskStride + x / 8) & (0x80 >> (x % 8));
+            const qsizetype entry = palette + 4 * index;
+            image.setPixel(x, y, transparent ? 0u : qRgb(int(byte(entry + 2)), int(byte(entry + 1)), int(byte(entry))));
+        }
+    }
+    return image;
+}
+
 // The picture box: a sunken frame that draws its bitmap unscaled at the
-// top-left of its client area, over the 3D face colour. The bitmap is loaded
-// as an icon so that on a high-DPI screen Qt picks its double-resolution
-// drawing (name@2x) where there is one; the size stays that of the bitmap.
+// top-left of its client area, over the 3D face colour. On a high-DPI screen
+// (a device pixel ratio of 2 or more) it draws the bitmap's double-resolution
+// rendering, name@2x, where there is one; the size stays that of the bitmap.
+// The bitmap is decoded when it is first painted.
 class PictureBox : public QFrame {
 public:
-    PictureBox(QWidget* parent, const QString& bitmapResource)
-        : QFrame(parent), picture_(bitmapResource), size_(QImageReader(bitmapResource).size())
+    PictureBox(QWidget* parent, const QString& bitmapResource) : QFrame(parent), resource_(bitmapResource)
     {
         setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         setBackgroundRole(QPalette::Button);
@@ -77,12 +125,35 @@ protected:
         QFrame::paintEvent(event);
         QPainter painter(this);
         painter.setClipRect(contentsRect());
-        painter.drawPixmap(contentsRect().topLeft(), picture_.pixmap(size_, devicePixelRatioF()));
+        painter.drawPixmap(contentsRect().topLeft(), picture());
+        traceStartupOnce(painted_, "first paint");
     }
 
 private:
-    QIcon picture_;
-    QSize size_;
+    const QPixmap& picture()
+    {
+        const qreal ratio = devicePixelRatioF() >= 2 ? 2 : 1;
+        if (picture_.isNull() || picture_.devicePixelRatio() != ratio) {
+            QString file = resource_;
+            if (ratio == 2 && QFile::exists(atTwice(resource_)))
+                file = atTwice(resource_);
+            picture_ = QPixmap::fromImage(readImage(file, "BMP"));
+            picture_.setDevicePixelRatio(file == resource_ ? 1 : 2);
+            traceStartupOnce(decoded_, "bitmap decoded");
+        }
+        return picture_;
+    }
+
+    static QString atTwice(const QString& file)
+    {
+        const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+        return file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
+    }
+
+    QString resource_;
+    QPixmap picture_;
+    bool decoded_ = false;
+    bool painted_ = false;
 };
 
 } // namespace
@@ -115,8 +186,16 @@ Window::Window(std::string_view name, std::string_view caption,
     window_->setObjectName(qt(name));
     window_->setWindowTitle(qt(caption));
     QIcon icon;
-    for (std::string_view resource : iconResources)
-        icon.addFile(qt(resource));
+    for (std::string_view resource : iconResources) {
+        QImage image;
+        if (resource.ends_with(".ico")) {
+            QFile file(qt(resource));
+            image = decodeIcon(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        } else {
+            image = readImage(qt(resource), "PNG");
+        }
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
     window_->setWindowIcon(icon);
 
     client_->setObjectName(qt(name) + QStringLiteral("Client"));

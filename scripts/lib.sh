@@ -5,6 +5,8 @@
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 # ...to show it on a virtual display, look at it and drive it.
 display_packages=(xvfb openbox x11-utils xdotool imagemagick)
+# ...to measure it against an Xlib floor in a desktop session.
+bench_packages=(libx11-dev libxtst-dev libxdamage-dev dbus at-spi2-core python3)
 # ...and for the tests: a desktop session with accessibility to drive it
 # end to end, strace, Wayland, and checking and building the package.
 test_packages=(dbus at-spi2-core python3 python3-gi gir1.2-atspi-2.0 strace weston qt6-wayland

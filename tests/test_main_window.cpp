@@ -53,8 +53,12 @@ void MainWindowTest::captionAndClientArea()
     QCOMPARE(form1()->windowTitle(), QStringLiteral("Ionvale,1st Edition"));
     QCOMPARE(form1()->centralWidget()->size(), QSize(680, 460));
     QCOMPARE(form1()->centralWidget()->y(), form1()->menuBar()->height());
-    QVERIFY(!form1()->windowIcon().isNull());
-    QCOMPARE(form1()->windowIcon().availableSizes().value(0), QSize(32, 32));
+    // The window icon: the 16-colour icon as Qt's own reader decodes it
+    // (the program decodes it itself), and the smooth large drawing.
+    const QIcon icon = form1()->windowIcon();
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(32, 32), QSize(128, 128)}));
+    const QImage expected = QImage(QStringLiteral(":/ionvale/ionvale.ico")).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32), expected);
 }
 
 void MainWindowTest::pictureBox()
