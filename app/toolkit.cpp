@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResource>
 #include <QShortcut>
 
 #include <cstdio>
@@ -66,6 +67,45 @@ QImage readImage(const QString& resource, const char* format)
     QImageReader reader(resource, format);
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+// Reads an uncompressed 24-bit bitmap (BMP, rows bottom-up) into the
+// format the screen draws from. Qt's reader takes each pixel on its own,
+// and at start-up that was the largest single cost after the fonts.
+// Returns a null image where the data is not such a bitmap.
+QImage decodeBitmap(QByteArrayView file)
+{
+    const auto byte = [&](qsizetype at) { return at < file.size() ? static_cast<quint8>(file[at]) : 0u; };
+    const auto word = [&](qsizetype at) { return byte(at) | byte(at + 1) << 8; };
+    const auto dword = [&](qsizetype at) { return word(at) | quint32(word(at + 2)) << 16; };
+    if (file.size() < 54 || byte(0) != 'B' || byte(1) != 'M')
+        return {};
+    const qsizetype pixels = dword(10);
+    const int width = int(dword(18));
+    const int height = int(dword(22));  // positive: rows run bottom-up
+    if (word(28) != 24 || dword(30) != 0 || width <= 0 || height <= 0 || width > 16384 || height > 16384)
+        return {};
+    const qsizetype stride = (qsizetype(width) * 3 + 3) / 4 * 4;
+    if (pixels + stride * height > file.size())
+        return {};
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        const auto* source = reinterpret_cast<const quint8*>(file.data()) + pixels + stride * (height - 1 - y);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x, source += 3)
+            line[x] = qRgb(source[2], source[1], source[0]);
+    }
+    return image;
+}
+
+// The bytes of an embedded file, without copying them where they are stored
+// uncompressed.
+QByteArray resourceData(const QString& resource)
+{
+    const QResource file(resource);
+    if (file.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()), file.size());
+    return file.uncompressedData();
 }
 
 // Reads the 16-colour icon (4 bits a pixel with a transparency mask) from an
@@ -137,7 +177,7 @@ private:
             QString file = resource_;
             if (ratio == 2 && QFile::exists(atTwice(resource_)))
                 file = atTwice(resource_);
-            picture_ = QPixmap::fromImage(readImage(file, "BMP"));
+            picture_ = QPixmap::fromImage(decodeBitmap(resourceData(file)), Qt::NoFormatConversion);
             picture_.setDevicePixelRatio(file == resource_ ? 1 : 2);
             traceStartupOnce(decoded_, "bitmap decoded");
         }
@@ -160,6 +200,8 @@ private:
 
 Session::Session(std::string_view applicationName, std::string_view version, std::string_view desktopFileName)
 {
+    // The menu bar belongs in the window, never in a desktop's global menu.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     qInstallMessageHandler(startupMessageHandler);
     application_ = std::make_unique<QApplication>(argumentCount, arguments);
     qInstallMessageHandler(nullptr);
@@ -189,8 +231,7 @@ Window::Window(std::string_view name, std::string_view caption,
     for (std::string_view resource : iconResources) {
         QImage image;
         if (resource.ends_with(".ico")) {
-            QFile file(qt(resource));
-            image = decodeIcon(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+            image = decodeIcon(resourceData(qt(resource)));
         } else {
             image = readImage(qt(resource), "PNG");
         }

@@ -57,10 +57,22 @@ static int titled(Window window, const char* title)
 }
 
 /* Windows the program creates, as they are created; we follow their
- * properties and mapping. */
+ * properties and mapping. A window manager puts each in a frame of its own:
+ * the root window hears of the reparenting and of the frame's mapping in
+ * order, which a late look at the window itself could miss. */
 enum { maxWindows = 256 };
 static Window windows[maxWindows];
 static int windowCount;
+static Window frames[maxWindows], framed[maxWindows];
+static int frameCount;
+
+static Window clientOf(Window window)
+{
+    for (int i = 0; i < frameCount; ++i)
+        if (frames[i] == window)
+            return framed[i];
+    return window;
+}
 
 static int ignoreErrors(Display* d, XErrorEvent* e)
 {
@@ -85,6 +97,10 @@ static int nextEvent(XEvent* event, double deadline)
     if (event->type == CreateNotify && windowCount < maxWindows) {
         windows[windowCount++] = event->xcreatewindow.window;
         XSelectInput(display, event->xcreatewindow.window, StructureNotifyMask | PropertyChangeMask);
+    } else if (event->type == ReparentNotify && frameCount < maxWindows
+               && event->xreparent.parent != DefaultRootWindow(display)) {
+        frames[frameCount] = event->xreparent.parent;
+        framed[frameCount++] = event->xreparent.window;
     }
     return 1;
 }
@@ -102,8 +118,11 @@ static Window waitForMap(const char* title, Window other, double timeoutMs)
     }
     XEvent event;
     while (nextEvent(&event, deadline)) {
-        if (event.type == MapNotify && event.xmap.window != other && titled(event.xmap.window, title))
-            return event.xmap.window;
+        if (event.type != MapNotify)
+            continue;
+        const Window window = clientOf(event.xmap.window);
+        if (window != other && titled(window, title))
+            return window;
     }
     return 0;
 }
