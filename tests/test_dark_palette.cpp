@@ -40,9 +40,8 @@ private:
 void DarkPaletteTest::initTestCase()
 {
     QApplication::setPalette(darkPalette());
-    window_ = std::make_unique<ionvale::MainWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form1()));
+    window_ = showMainWindow();
+    QVERIFY(window_);
 }
 
 void DarkPaletteTest::windowFollowsThePalette()

@@ -25,9 +25,8 @@ private:
 
 void HighDpiTest::initTestCase()
 {
-    window_ = std::make_unique<ionvale::MainWindow>(&presenter_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form1()));
+    window_ = showMainWindow(&presenter_);
+    QVERIFY(window_);
     QCOMPARE(form1()->devicePixelRatio(), 2);
 }
 

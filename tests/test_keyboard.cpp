@@ -29,10 +29,8 @@ private:
 
 void KeyboardTest::initTestCase()
 {
-    window_ = std::make_unique<ionvale::MainWindow>(&presenter_);
-    window_->show();
-    QApplication::setActiveWindow(form1());
-    QVERIFY(QTest::qWaitForWindowActive(form1()));
+    window_ = showMainWindow(&presenter_);
+    QVERIFY(window_);
 }
 
 void KeyboardTest::everyCommand_data()

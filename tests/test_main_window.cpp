@@ -37,10 +37,8 @@ private:
 
 void MainWindowTest::initTestCase()
 {
-    window_ = std::make_unique<ionvale::MainWindow>(&presenter_);
-    window_->show();
-    QVERIFY(form1());
-    QVERIFY(QTest::qWaitForWindowExposed(form1()));
+    window_ = showMainWindow(&presenter_);
+    QVERIFY(window_);
 }
 
 void MainWindowTest::init()

@@ -65,10 +65,8 @@ private:
 
 void MenuBarTest::initTestCase()
 {
-    window_ = std::make_unique<ionvale::MainWindow>(&presenter_);
-    window_->show();
-    QApplication::setActiveWindow(form1());
-    QVERIFY(QTest::qWaitForWindowActive(form1()));
+    window_ = showMainWindow(&presenter_);
+    QVERIFY(window_);
 }
 
 void MenuBarTest::init()

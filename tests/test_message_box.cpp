@@ -64,9 +64,8 @@ private:
 
 void MessageBoxTest::initTestCase()
 {
-    window_ = std::make_unique<ionvale::MainWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form1()));
+    window_ = showMainWindow();
+    QVERIFY(window_);
 }
 
 void MessageBoxTest::boxLooks_data()

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "main_window.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+
+#include <memory>
 
 // Finds the program's window and its controls by their names, as a user
 // would find them by their captions.
@@ -24,6 +28,19 @@ inline QWidget* control(const QString& name)
 inline QPushButton* button(int number)
 {
     return qobject_cast<QPushButton*>(control(QStringLiteral("Command%1").arg(number)));
+}
+
+// Builds the main window around `presenter` (nullptr: real message boxes),
+// shows it and waits until it is the active window, as when a pupil starts
+// the program. Returns nullptr if it never became active.
+inline std::unique_ptr<ionvale::MainWindow> showMainWindow(ionvale::MessagePresenter* presenter = nullptr)
+{
+    auto window = std::make_unique<ionvale::MainWindow>(presenter);
+    window->show();
+    QApplication::setActiveWindow(form1());
+    if (!QTest::qWaitForWindowActive(form1()))
+        return nullptr;
+    return window;
 }
 
 // The message boxes that are open now.

@@ -201,6 +201,16 @@ class Program:
         return [run("xdotool", "getwindowname", str(w), check=False).strip()
                 for w in xdotool("search", "--onlyvisible", "--name", ".").split()]
 
+    def answer(self, box, key="Return"):
+        """Dismisses `box` with `key`; returns the next box and its text."""
+        self.key(key)
+        return self.next_box(box)
+
+    def answer_last(self, key="Return"):
+        """Dismisses the last box with `key` and waits until none is open."""
+        self.key(key)
+        wait_until(lambda: not self.boxes(), 5, "the last box to close")
+
     def ok_button(self):
         alert = self.find("alert", BOX_TITLE)
         return self.find("push button", "OK", root=alert)

@@ -2,7 +2,8 @@
 must stay alive, never show two boxes at once, and not grow.
 
 Usage: soak.py PROGRAM [EVENTS]
-Replay a run with IONVALE_SOAK_SEED=<the number it printed>.
+Each run is drawn from a numbered sequence of random events; replay one with
+IONVALE_SOAK_RUN=<the number it printed>.
 """
 
 import os
@@ -14,7 +15,7 @@ from desktop import BOX_TITLE, Program, expect, run_tests, window_rect, xdotool
 
 program_path = sys.argv[1]
 events = int(sys.argv[2]) if len(sys.argv) > 2 else 2000
-seed = int(os.environ.get("IONVALE_SOAK_SEED", "20261211"))
+run_number = int(os.environ.get("IONVALE_SOAK_RUN", "20261211"))
 warm_up = events // 10
 batch = 10  # events sent in one xdotool call, between two checks
 time_limit = 170  # seconds
@@ -23,8 +24,8 @@ KEYS = ["Tab", "shift+Tab", "space", "Return", "Escape", "F10", "Left", "Right",
 
 
 def soak():
-    print("soak: %d events, seed %d" % (events, seed), flush=True)
-    rng = random.Random(seed)
+    print("soak: %d events, run number %d" % (events, run_number), flush=True)
+    rng = random.Random(run_number)
     program = Program(program_path)
     program.focus()
     started = time.monotonic()
@@ -74,7 +75,7 @@ def soak():
         status = program.wait(timeout=5)
         expect(status == 0, "the program ended with status %d" % status)
     except Exception:
-        print("soak: replay with IONVALE_SOAK_SEED=%d" % seed, flush=True)
+        print("soak: replay with IONVALE_SOAK_RUN=%d" % run_number, flush=True)
         raise
     finally:
         program.stop()

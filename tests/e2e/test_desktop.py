@@ -67,11 +67,9 @@ def test_ferric_story():
     p.click(p.ok_button())
     box, text = p.next_box(box)
     seen.append(text)
-    p.key("Return")
-    box, text = p.next_box(box)
+    box, text = p.answer(box, "Return")
     seen.append(text)
-    p.key("Escape")
-    wait_until(lambda: not p.boxes(), 5, "the last box to close")
+    p.answer_last("Escape")
     expected = [VARIABLE, "Chemical Name:Fe", "Valency=Fe^3+"]
     expect(seen == expected, "Ferric showed %r" % seen)
 
@@ -80,14 +78,11 @@ def test_box_closed_by_window_manager_leads_on():
     p = start()
     p.click("Cupric")
     box, first = p.next_box()
-    p.key("alt+F4")  # openbox closes the active window
-    box, second = p.next_box(box)
+    box, second = p.answer(box, "alt+F4")  # openbox closes the active window
     expect(second == "Chemical Name:Cu", "after the first box was closed, the box said %r" % second)
-    p.key("Return")
-    box, third = p.next_box(box)
+    box, third = p.answer(box)
     expect(third == "Valency=cu^2+", "the third box said %r" % third)
-    p.key("Return")
-    wait_until(lambda: not p.boxes(), 5, "the last box to close")
+    p.answer_last()
 
 
 def test_credits_on_the_bar():
@@ -95,11 +90,9 @@ def test_credits_on_the_bar():
     p.click("Credits")
     box, text = p.next_box()
     expect(text.startswith("Created By "), "Credits showed %r" % text)
-    p.key("Return")
-    box, text = p.next_box(box)
+    box, text = p.answer(box)
     expect(text.startswith("My E-Mail is "), "Credits' second box showed %r" % text)
-    p.key("Return")
-    wait_until(lambda: not p.boxes(), 5, "the last box to close")
+    p.answer_last()
 
 
 def test_window_blocked_while_a_box_is_open():
@@ -116,11 +109,9 @@ def test_window_blocked_while_a_box_is_open():
     expect(sorted(windows_after) == sorted(windows_before), "a menu or window opened while the box was open")
     expect(p.box_text() == "Chemical Name:K", "the open box changed to %r" % p.box_text())
     p.focus(box)
-    p.key("Return")
-    box, text = p.next_box(box)
+    box, text = p.answer(box)
     expect(text == "Valency=k^1+", "Potassium's second box said %r" % text)
-    p.key("Return")
-    wait_until(lambda: not p.boxes(), 5, "the last box to close")
+    p.answer_last()
 
 
 def test_note_submenu_screenshot():
@@ -145,13 +136,10 @@ def test_resize_moves_nothing():
     x, y, _, _ = p.rect()
     p.click_at(x + place[0], y + place[1])
     box, text = p.next_box()
-    p.key("Return")
-    box, text = p.next_box(box)
+    box, text = p.answer(box)
     expect(text == "Chemical Name:Fe", "a click at Ferric's old place showed %r" % text)
-    p.key("Return")
-    p.next_box(box)
-    p.key("Return")
-    wait_until(lambda: not p.boxes(), 5, "the last box to close")
+    p.answer(box)
+    p.answer_last()
     p.screenshot(os.path.join(screenshots, "resized.png"))
 
 
