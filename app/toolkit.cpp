@@ -69,28 +69,46 @@ QImage readImage(const QString& resource, const char* format)
     return reader.read();
 }
 
+// The little-endian fields of an image file, read with bounds checks: past
+// the end of the data every field reads as zero.
+class LittleEndian {
+public:
+    explicit LittleEndian(QByteArrayView data) : data_(data) {}
+
+    quint32 byte(qsizetype at) const
+    {
+        return at >= 0 && at < data_.size() ? static_cast<quint8>(data_[at]) : 0u;
+    }
+    quint32 word(qsizetype at) const { return byte(at) | byte(at + 1) << 8; }
+    quint32 dword(qsizetype at) const { return word(at) | word(at + 2) << 16; }
+    qsizetype size() const { return data_.size(); }
+    const quint8* bytes(qsizetype at) const { return reinterpret_cast<const quint8*>(data_.data()) + at; }
+
+private:
+    QByteArrayView data_;
+};
+
 // Reads an uncompressed 24-bit bitmap (BMP, rows bottom-up) into the
 // format the screen draws from. Qt's reader takes each pixel on its own,
 // and at start-up that was the largest single cost after the fonts.
 // Returns a null image where the data is not such a bitmap.
-QImage decodeBitmap(QByteArrayView file)
+QImage decodeBitmap(QByteArrayView data)
 {
-    const auto byte = [&](qsizetype at) { return at < file.size() ? static_cast<quint8>(file[at]) : 0u; };
-    const auto word = [&](qsizetype at) { return byte(at) | byte(at + 1) << 8; };
-    const auto dword = [&](qsizetype at) { return word(at) | quint32(word(at + 2)) << 16; };
-    if (file.size() < 54 || byte(0) != 'B' || byte(1) != 'M')
+    const LittleEndian file(data);
+    if (file.size() < 54 || file.byte(0) != 'B' || file.byte(1) != 'M')
         return {};
-    const qsizetype pixels = dword(10);
-    const int width = int(dword(18));
-    const int height = int(dword(22));  // positive: rows run bottom-up
-    if (word(28) != 24 || dword(30) != 0 || width <= 0 || height <= 0 || width > 16384 || height > 16384)
+    const qsizetype rows = file.dword(10);
+    const int width = int(file.dword(18));
+    const int height = int(file.dword(22));  // positive: rows run bottom-up
+    if (file.word(28) != 24 || file.dword(30) != 0 || width <= 0 || height <= 0 || width > 16384
+        || height > 16384)
         return {};
     const qsizetype stride = (qsizetype(width) * 3 + 3) / 4 * 4;
-    if (pixels + stride * height > file.size())
+    if (rows + stride * height > file.size())
         return {};
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
-        const auto* source = reinterpret_cast<const quint8*>(file.data()) + pixels + stride * (height - 1 - y);
+        const quint8* source = file.bytes(rows + stride * (height - 1 - y));
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < width; ++x, source += 3)
             line[x] = qRgb(source[2], source[1], source[0]);
@@ -111,17 +129,15 @@ QByteArray resourceData(const QString& resource)
 // Reads the 16-colour icon (4 bits a pixel with a transparency mask) from an
 // .ico file's first image. Decoding it here spares loading an image-format
 // plugin at start-up. Returns a null image where the data is not such an icon.
-QImage decodeIcon(const QByteArray& file)
+QImage decodeIcon(QByteArrayView data)
 {
-    const auto byte = [&](qsizetype at) { return at < file.size() ? static_cast<quint8>(file[at]) : 0u; };
-    const auto word = [&](qsizetype at) { return byte(at) | byte(at + 1) << 8; };
-    const auto dword = [&](qsizetype at) { return word(at) | quint32(word(at + 2)) << 16; };
-    if (file.size() < 22 || word(2) != 1 || word(4) < 1)
+    const LittleEndian file(data);
+    if (file.size() < 22 || file.word(2) != 1 || file.word(4) < 1)
         return {};
-    const qsizetype header = dword(18);
-    const int width = int(dword(header + 4));
-    const int height = int(dword(header + 8)) / 2;  // the colours, then the mask
-    if (dword(header) != 40 || word(header + 14) != 4 || width <= 0 || width > 256 || height != width)
+    const qsizetype header = file.dword(18);
+    const int width = int(file.dword(header + 4));
+    const int height = int(file.dword(header + 8)) / 2;  // the colours, then the mask
+    if (file.dword(header) != 40 || file.word(header + 14) != 4 || width <= 0 || width > 256 || height != width)
         return {};
     const qsizetype palette = header + 40;
     const qsizetype colours = palette + 16 * 4;
@@ -134,11 +150,13 @@ QImage decodeIcon(const QByteArray& file)
     for (int y = 0; y < height; ++y) {
         const int row = height - 1 - y;  // rows are stored bottom-up
         for (int x = 0; x < width; ++x) {
-            const quint8 pair = byte(colours + qsizetype(row) * colourStride + x / 2);
-            const int index = x % 2 ? pair & 0x0f : pair >> 4;
-            const bool transparent = byte(mask + qsizetype(row) * maskStride + x / 8) & (0x80 >> (x % 8));
-            const qsizetype entry = palette + 4 * index;
-            image.setPixel(x, y, transparent ? 0u : qRgb(int(byte(entry + 2)), int(byte(entry + 1)), int(byte(entry))));
+            const quint32 pair = file.byte(colours + qsizetype(row) * colourStride + x / 2);
+            const quint32 index = x % 2 ? pair & 0x0f : pair >> 4;
+            const bool transparent = file.byte(mask + qsizetype(row) * maskStride + x / 8) & (0x80u >> (x % 8));
+            const qsizetype entry = palette + 4 * qsizetype(index);
+            image.setPixel(x, y, transparent ? 0u
+                                             : qRgb(int(file.byte(entry + 2)), int(file.byte(entry + 1)),
+                                                    int(file.byte(entry))));
         }
     }
     return image;
