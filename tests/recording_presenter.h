@@ -1,5 +1,6 @@
 #pragma once
 
+#include "info_texts.h"
 #include "message_presenter.h"
 
 #include <QStringList>
@@ -21,4 +22,13 @@ inline QStringList toStringList(const ionvale::MessageSequence& sequence)
     for (const std::string& text : sequence)
         list.append(QString::fromStdString(text));
     return list;
+}
+
+// The texts of a help or information command, by its menu item's name.
+inline QStringList infoSequence(std::string_view item)
+{
+    for (const ionvale::InfoText& info : ionvale::infoTexts())
+        if (info.item == item)
+            return toStringList(info.texts);
+    return {};
 }

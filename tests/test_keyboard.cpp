@@ -1,7 +1,6 @@
 // Every one of the 45 commands, reached by keys alone: Tab and Space for the
 // ion buttons, F10 and the arrow keys for the menus.
 
-#include "info_texts.h"
 #include "ion_table.h"
 #include "main_window.h"
 #include "recording_presenter.h"
@@ -39,12 +38,6 @@ void KeyboardTest::everyCommand_data()
     QTest::addColumn<QStringList>("texts");
     const int f10 = Qt::Key_F10, down = Qt::Key_Down, right = Qt::Key_Right, left = Qt::Key_Left,
               enter = Qt::Key_Return;
-    const auto texts = [](const QString& item) {
-        for (const ionvale::InfoText& info : ionvale::infoTexts())
-            if (QString::fromUtf8(info.item.data(), qsizetype(info.item.size())) == item)
-                return toStringList(info.texts);
-        return QStringList();
-    };
 
     // From the picture, Tab moves through the buttons by their tab positions.
     for (const ionvale::IonEntry& ion : ionvale::ionTable()) {
@@ -52,8 +45,8 @@ void KeyboardTest::everyCommand_data()
         keys.append(Qt::Key_Space);
         QTest::addRow("%s", ion.caption.data()) << keys << toStringList(ion.texts);
     }
-    QTest::newRow(" Help about Topics") << Keys{f10, down, enter} << texts(QStringLiteral("topics"));
-    QTest::newRow("About this Program") << Keys{f10, down, down, enter} << texts(QStringLiteral("about"));
+    QTest::newRow(" Help about Topics") << Keys{f10, down, enter} << infoSequence("topics");
+    QTest::newRow("About this Program") << Keys{f10, down, down, enter} << infoSequence("about");
     int below = 0;
     for (const ionvale::ValencyNote& note : ionvale::valencyNotes) {
         // Note, then its one item opens the metals with the first one chosen.
@@ -62,8 +55,8 @@ void KeyboardTest::everyCommand_data()
         keys.append(enter);
         QTest::addRow("%s", note.metal.data()) << keys << toStringList(ionvale::noteTexts(note));
     }
-    QTest::newRow("Credits") << Keys{f10, right, right, enter} << texts(QStringLiteral("credits"));
-    QTest::newRow("More") << Keys{f10, left, enter} << texts(QStringLiteral("more"));
+    QTest::newRow("Credits") << Keys{f10, right, right, enter} << infoSequence("credits");
+    QTest::newRow("More") << Keys{f10, left, enter} << infoSequence("more");
 }
 
 void KeyboardTest::everyCommand()
