@@ -6,6 +6,12 @@ session bus and the accessibility bus it names. glibc may also try its
 name-service cache (nscd) when a library looks up the user's own account;
 that socket is local to the machine and nothing leaves it.
 
+Qt looks in the session's runtime folder (XDG_RUNTIME_DIR) for a Wayland
+socket at start, and where that variable is unset it creates a folder of its
+own in /tmp to look in. Every desktop session sets it to a private folder
+that exists, so the test session does too (scripts/desktop-session); then Qt
+only reads. Fontconfig writes no cache: the system's caches are current.
+
 Usage: quiet.py PROGRAM
 """
 
