@@ -133,7 +133,8 @@ class Program:
 
     def find(self, role, name=None, root=None):
         """The first object with this role (and name), depth first; None if
-        there is none, or if objects vanished while the tree was read."""
+        there is none, or if objects vanished (or were not there yet) while
+        the tree was read."""
         def search(node):
             if node is None:
                 return None
@@ -167,7 +168,8 @@ class Program:
                 if alert is None or alert.get_role_name() != "alert" or alert.get_name() != BOX_TITLE:
                     continue
                 labels = [alert.get_child_at_index(j) for j in range(alert.get_child_count())]
-                texts = [label.get_name() for label in labels if label.get_role_name() == "label" and label.get_name()]
+                texts = [label.get_name() for label in labels
+                         if label is not None and label.get_role_name() == "label" and label.get_name()]
                 if texts:
                     found.append((alert, texts[0]))
         except GLib.Error:

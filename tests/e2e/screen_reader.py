@@ -41,7 +41,8 @@ def ferric_by_screen_reader():
             alert, text = wait_until(lambda: next((a for a in program.alerts() if a[1] != last), None), 5,
                                      "a new message box on the accessibility bus (heard so far: %r)" % heard)
             heard.append(text)
-            press(program.find("push button", "OK", root=alert))
+            ok = wait_until(lambda: program.find("push button", "OK", root=alert), 5, "the box's OK button")
+            press(ok)
         expect(heard == ["Special Property:It has variable Valency", "Chemical Name:Fe", "Valency=Fe^3+"],
                "a screen reader heard %r" % heard)
         wait_until(lambda: not program.boxes(), 5, "the last box to close")
